@@ -7,7 +7,7 @@ PACKAGES=(
     g++ cmake make pkg-config
     libsdl2-dev libsdl2-ttf-dev libpng-dev zlib1g-dev libgl1-mesa-dev libgl1-mesa-dri
     libgtest-dev libbenchmark-dev fonts-crosextra-carlito
-    xvfb xdotool imagemagick x11-utils
+    xvfb xdotool imagemagick x11-utils libx11-dev
 )
 
 missing=()
