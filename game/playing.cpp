@@ -4,9 +4,11 @@
 #include "core/status.h"
 #include "game/input.h"
 #include "platform/platform.h"
+#include "worldgen/daycycle.h"
 
 int32_t KeysPlaying()
 {
+    UpdateDayTime();
     if (KeyHeld(KEY_ESCAPE) && MenuGateOpen()) {
         State = STATE_PAUSE;
         Pause = 1;

@@ -6,6 +6,7 @@
 #include "core/world.h"
 #include "platform/platform.h"
 #include "render/device.h"
+#include "worldgen/light.h"
 
 // The clear colour of the playing and death screens: the sky at this time of day.
 uint32_t SkyColour()
@@ -22,6 +23,7 @@ void PreparePlayingScene()
 {
     // A generation abandoned by closing the window leaves a world that must not be read.
     if (!WorldPlayable()) return;
+    CreateLight();
 }
 
 void DrawPlayingScene() { DevClear(SkyColour()); }

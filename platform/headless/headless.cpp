@@ -12,6 +12,7 @@ namespace {
 
 struct Machine {
     int32_t clock = 0;
+    int32_t clockStep = 0;
     int32_t calendar = 0;
     bool keys[256] = {};
     int32_t mouseDx = 0, mouseDy = 0;
@@ -73,6 +74,7 @@ void SetClock(int32_t ms) { M().clock = ms; }
 void AdvanceClock(int32_t ms) { M().clock += ms; }
 int32_t Clock() { return M().clock; }
 void SetCalendarTime(int32_t seconds) { M().calendar = seconds; }
+void SetClockStep(int32_t ms) { M().clockStep = ms; }
 void HoldKey(int scanCode, bool held) { M().keys[scanCode & 0xFF] = held; }
 void ReleaseAllKeys() { memset(M().keys, 0, sizeof M().keys); }
 void MoveMouse(int32_t dx, int32_t dy)
@@ -176,7 +178,12 @@ void PlatformMessageBox(const char* text)
     Record(call);
 }
 
-int32_t PlatformClock() { return M().clock; }
+int32_t PlatformClock()
+{
+    int32_t now = M().clock;
+    M().clock += M().clockStep;
+    return now;
+}
 int32_t PlatformTime() { return M().calendar; }
 void PlatformExePath(char* buffer, size_t size)
 {

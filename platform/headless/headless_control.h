@@ -35,6 +35,8 @@ void SetClock(int32_t ms);
 void AdvanceClock(int32_t ms);
 int32_t Clock();
 void SetCalendarTime(int32_t seconds);
+// Every clock reading advances the clock by this much afterwards (0: frozen).
+void SetClockStep(int32_t ms);
 
 // Keys held by scan code until released.
 void HoldKey(int scanCode, bool held = true);

@@ -26,19 +26,17 @@ trap cleanup EXIT
 setup() {
     WORK="$(mktemp -d /tmp/quarrow-e2e-XXXXXX)"
     cp "$GAME_BIN" "$WORK/quarrow"
-    for n in $(seq 91 140); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-            XVFB_PID=$!
-            export DISPLAY=":$n"
-            break
-        fi
-    done
-    [ -n "$XVFB_PID" ] || fail "no free X display"
-    for _ in $(seq 1 50); do
-        xdpyinfo >/dev/null 2>&1 && break
+    # Xvfb picks a free display itself and writes its number once it is ready.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 1 100); do
+        [ -s "$WORK/display" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb did not start"
         sleep 0.1
     done
+    [ -s "$WORK/display" ] || fail "Xvfb gave no display"
+    export DISPLAY=":$(head -1 "$WORK/display")"
+    xdpyinfo >/dev/null 2>&1 || fail "display $DISPLAY does not answer"
     export LIBGL_ALWAYS_SOFTWARE=1
 }
 
@@ -53,15 +51,15 @@ start_game() {
         sleep 0.1
     done
     [ -n "$WINDOW" ] || fail "no game window"
-    xdotool windowfocus "$WINDOW" 2>/dev/null || true
+    xdotool windowfocus "$WINDOW" >/dev/null 2>&1 || true
     sleep 1.0
 }
 
 # Holds a key across several frames, then leaves the menu gate time to open.
 press() {
-    xdotool keydown --window "$WINDOW" "$1"
+    xdotool keydown "$1"
     sleep 0.12
-    xdotool keyup --window "$WINDOW" "$1"
+    xdotool keyup "$1"
     sleep 0.35
 }
 
@@ -88,19 +86,31 @@ differ() {
     [ "${d%% *}" != "0" ]
 }
 
-# Waits for the game to end; prints its exit status.
+# Waits for the game to end and sets EXIT_STATUS ("timeout" if it does not).
+# Not to be called in a subshell: only this shell can wait for the game.
 wait_exit() {
-    local status=""
+    EXIT_STATUS="timeout"
     for _ in $(seq 1 ${1:-100}); do
         if ! kill -0 "$GAME_PID" 2>/dev/null; then
-            wait "$GAME_PID" && status=0 || status=$?
+            EXIT_STATUS=0
+            wait "$GAME_PID" || EXIT_STATUS=$?
             GAME_PID=""
-            echo "$status"
             return 0
         fi
         sleep 0.1
     done
-    echo "timeout"
+}
+
+# Captures the game window every 0.1 s for a while, as burst-<n>.png, in the background.
+capture_burst() {
+    local seconds="$1"
+    (
+        for n in $(seq 1 $((seconds * 10))); do
+            import -window "$WINDOW" "$ARTIFACTS/burst-$n.png" 2>/dev/null || true
+            sleep 0.1
+        done
+    ) &
+    BURST_PID=$!
 }
 
 # Asks the window to close, as a window manager's close button does.

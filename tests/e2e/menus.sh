@@ -30,8 +30,8 @@ press Escape      # quit confirmation, on No
 capture menu-quit
 press Up          # Yes
 press Return
-status="$(wait_exit 100)"
-[ "$status" = "0" ] || fail "exit status $status, expected 0"
+wait_exit 100
+[ "$EXIT_STATUS" = "0" ] || fail "exit status $EXIT_STATUS, expected 0"
 bytes="$(od -An -tu1 "$WORK/Settings.data" | tr -s ' ' | sed 's/^ //;s/ $//')"
 [ "$bytes" = "1 3" ] || fail "Settings.data holds '$bytes', expected '1 3'"
 echo "menus: ok"
