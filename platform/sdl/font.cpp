@@ -218,18 +218,7 @@ void FontDrawText(const char* text, int32_t left, int32_t top, int32_t right, in
             float v0 = static_cast<float>(g.y) / CacheSize, v1 = static_cast<float>(g.y + g.height) / CacheSize;
             float x0 = static_cast<float>(x + g.offsetX), y0 = static_cast<float>(y + Drop);
             float x1 = x0 + g.width, y1 = y0 + g.height;
-            glBindTexture(GL_TEXTURE_2D, Cache);
-            glColor4ub((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF, argb >> 24);
-            glBegin(GL_QUADS);
-            glTexCoord2f(u0, v0);
-            glVertex2f(x0, y0);
-            glTexCoord2f(u1, v0);
-            glVertex2f(x1, y0);
-            glTexCoord2f(u1, v1);
-            glVertex2f(x1, y1);
-            glTexCoord2f(u0, v1);
-            glVertex2f(x0, y1);
-            glEnd();
+            sdl::DrawTexturedRect(Cache, u0, v0, u1, v1, x0, y0, x1, y1, argb);
         }
         x += g.advance;
     }

@@ -4,6 +4,8 @@
 #pragma once
 #include <SDL.h>
 
+#include <cstdint>
+
 namespace sdl {
 
 constexpr int ScreenWidth = 800;
@@ -21,6 +23,11 @@ void ApplyCursorMode();
 bool Begin2D();
 // Puts back every state the game had set before Begin2D.
 void End2D();
+
+// Draws texels (u0, v0)-(u1, v1) of a GL texture over the pixel rectangle
+// (x0, y0)-(x1, y1), modulated by a packed 0xAARRGGBB colour; 2D state only.
+void DrawTexturedRect(unsigned texture, float u0, float v0, float u1, float v1, float x0, float y0,
+                      float x1, float y1, uint32_t argb);
 
 // GL texture of a slot with its size in texels; 0 when the slot is empty.
 unsigned SlotTexture(int slot, int& width, int& height);

@@ -46,18 +46,7 @@ void SpriteDraw(int slot, int32_t srcLeft, int32_t srcTop, int32_t srcRight, int
     float x1 = (static_cast<float>(srcRight - srcLeft) - centreX) * ScaleX;
     float y1 = (static_cast<float>(srcBottom - srcTop) - centreY) * ScaleY;
 
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glColor4ub((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF, argb >> 24);
-    glBegin(GL_QUADS);
-    glTexCoord2f(u0, v0);
-    glVertex2f(x0, y0);
-    glTexCoord2f(u1, v0);
-    glVertex2f(x1, y0);
-    glTexCoord2f(u1, v1);
-    glVertex2f(x1, y1);
-    glTexCoord2f(u0, v1);
-    glVertex2f(x0, y1);
-    glEnd();
+    sdl::DrawTexturedRect(texture, u0, v0, u1, v1, x0, y0, x1, y1, argb);
 }
 
 void SpriteEnd()
@@ -72,3 +61,24 @@ void SpriteSetScale(float sx, float sy)
     ScaleX = sx;
     ScaleY = sy;
 }
+
+namespace sdl {
+
+void DrawTexturedRect(unsigned texture, float u0, float v0, float u1, float v1, float x0, float y0,
+                      float x1, float y1, uint32_t argb)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glColor4ub((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF, argb >> 24);
+    glBegin(GL_QUADS);
+    glTexCoord2f(u0, v0);
+    glVertex2f(x0, y0);
+    glTexCoord2f(u1, v0);
+    glVertex2f(x1, y0);
+    glTexCoord2f(u1, v1);
+    glVertex2f(x1, y1);
+    glTexCoord2f(u0, v1);
+    glVertex2f(x0, y1);
+    glEnd();
+}
+
+} // namespace sdl
