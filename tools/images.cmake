@@ -19,15 +19,3 @@ add_custom_target(quarrow_images_update
   COMMAND quarrow_images "${CMAKE_SOURCE_DIR}/assets"
   COMMENT "Repainting assets/images, assets/icon.png and assets/contact-sheet.png"
   VERBATIM)
-
-# The tests check the committed files against a fresh run of the tool and read
-# pixels of a few pictures; the tests target is defined after this file is
-# included, so this is wired up at the end of the directory.
-function(quarrow_images_wire_tests)
-  if(TARGET quarrow_tests)
-    add_dependencies(quarrow_tests quarrow_images)
-    target_compile_definitions(quarrow_tests PRIVATE QUARROW_IMAGES_TOOL="$<TARGET_FILE:quarrow_images>")
-    target_link_libraries(quarrow_tests PRIVATE PNG::PNG)
-  endif()
-endfunction()
-cmake_language(DEFER CALL quarrow_images_wire_tests)
