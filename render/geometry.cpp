@@ -16,7 +16,7 @@ void BuildFaceMatrices()
 }
 
 // The bottom face of the unit cube, a torch side and a torch top.
-static const Vertex QuadVertices[NumQuadBuffers][4] = {
+const Vertex QuadVertices[NumQuadBuffers][4] = {
     {{-0.5f, -0.5f, 0.5f, 0, -0.5f, 0, 1, 0},
      {0.5f, -0.5f, 0.5f, 0, -0.5f, 0, 0, 0},
      {0.5f, -0.5f, -0.5f, 0, -0.5f, 0, 0, 1},

@@ -5,9 +5,13 @@
 #include <cstdint>
 
 #include "core/matrix.h"
+#include "platform/platform.h"
 
 // Face matrices, built once at start-up (BuildFaceMatrices).
 extern Matrix mTop, mBack, mLeft, mRight, mFront;
+
+// The block face (bottom of the unit cube), torch side and torch top.
+extern const Vertex QuadVertices[NumQuadBuffers][4];
 
 void BuildFaceMatrices();
 // Creates the block face, torch side and torch top quads on the device:
