@@ -18,6 +18,7 @@
 #include "core/matrix.h"
 #include "core/status.h"
 #include "platform/platform.h"
+#include "render/device.h"
 #include "render/geometry.h"
 
 namespace {
@@ -277,22 +278,11 @@ void CheckMenuScreen()
 }
 
 // The states the game sets at start-up that these pictures depend on.
+// What a new game adds to the device's baseline: lighting on, white ambient.
 void SetGameStates()
 {
-    DevSetRenderState(RS_CULLMODE, CULL_CW);
-    DevSetRenderState(RS_ZENABLE, 1);
-    DevSetRenderState(RS_ZWRITEENABLE, 1);
-    DevSetRenderState(RS_SHADEMODE, SHADE_FLAT);
-    DevSetRenderState(RS_FILLMODE, FILL_SOLID);
     DevSetRenderState(RS_LIGHTING, 1);
-    DevSetRenderState(RS_AMBIENT, 0xFFFFFFFF);
-    DevSetRenderState(RS_FOGENABLE, 0);
-    DevSetPointFilter();
-    DevSetRenderState(RS_BLENDOP, BLENDOP_MIN);
-    DevSetRenderState(RS_ALPHABLENDENABLE, 0);
-    DevSetRenderState(RS_ALPHATESTENABLE, 1);
-    DevSetRenderState(RS_SRCBLEND, BLEND_ONE);
-    DevSetRenderState(RS_DESTBLEND, BLEND_ONE);
+    DevSetRenderState(RS_AMBIENT, 0x00FFFFFF);
 }
 
 void Release()
@@ -315,10 +305,9 @@ int main(int argc, char** argv)
         std::printf("skip: no display\n");
         return 77;
     }
-    EmbeddedFile background = EmbeddedImage(44);
-    bool ready = DevCreate() && FontCreate() && SpriteCreate() &&
-                 DevCreateTexture(43, background.data, background.size) && InitMesh() == S_OK;
-    Check(ready, "window, device, font, sprites, texture 43 and quads created");
+    // The game's own device set-up: baseline states, fog, font, textures, sprites.
+    bool ready = InitD3D(800, 600, 0) == S_OK && InitMesh() == S_OK;
+    Check(ready, "device, baseline states, font, textures, sprites and quads created");
     if (ready) {
         BuildFaceMatrices();
         SetGameStates();
