@@ -4,9 +4,9 @@
 
 #include "app/menus.h"
 #include "app/progress.h"
+#include "app/text.h"
 #include "core/state.h"
 #include "core/status.h"
-#include "core/world.h"
 #include "game/input.h"
 #include "platform/platform.h"
 #include "render/device.h"
@@ -28,7 +28,7 @@ int32_t StartUp()
     IfFirstTime = 1;
     PlatformShowCursor(false);
     char title[64];
-    snprintf(title, sizeof title, "Quarrow %s", "1.2 Alpha");
+    snprintf(title, sizeof title, "Quarrow %s", VersionText);
     CreateD3DWindow(title, 800, 600, 0);
     State = STATE_START_MENU;
     StartMenu = 1;
