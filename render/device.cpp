@@ -100,10 +100,8 @@ int32_t InitD3D(int32_t, int32_t, uint8_t)
     return S_OK;
 }
 
-int32_t KillD3DWindow()
+void ReleaseD3D()
 {
-    SaveOptions();
-    FreeWorld();
     InputRelease();
     SpriteRelease();
     for (int slot = 0; slot < NumTextureSlots; slot++) DevReleaseTexture(slot);
@@ -113,5 +111,12 @@ int32_t KillD3DWindow()
     PlatformDestroyWindow();
     PlatformShowCursor(true);
     WindowOk = false;
+}
+
+int32_t KillD3DWindow()
+{
+    SaveOptions();
+    FreeWorld();
+    ReleaseD3D();
     return S_OK;
 }

@@ -14,6 +14,8 @@ int32_t CreateD3DWindow(const char* title, int32_t width, int32_t height, uint8_
 int32_t InitD3D(int32_t width, int32_t height, uint8_t fullScreen);
 // Saves the settings, frees the grid and releases everything. Always 0.
 int32_t KillD3DWindow();
+// Releases input, sprites, textures, font, quads, device and window, in that order.
+void ReleaseD3D();
 // The window exists and the device was made (the `hWnd` test of start-up).
 bool WindowReady();
 

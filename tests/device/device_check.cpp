@@ -277,22 +277,11 @@ void CheckMenuScreen()
           outside, minX, maxX, minY, maxY);
 }
 
-// The states the game sets at start-up that these pictures depend on.
 // What a new game adds to the device's baseline: lighting on, white ambient.
 void SetGameStates()
 {
     DevSetRenderState(RS_LIGHTING, 1);
     DevSetRenderState(RS_AMBIENT, 0x00FFFFFF);
-}
-
-void Release()
-{
-    SpriteRelease();
-    for (int slot = 0; slot < NumTextureSlots; slot++) DevReleaseTexture(slot);
-    FontRelease();
-    for (int buffer = 0; buffer < NumQuadBuffers; buffer++) DevReleaseQuad(buffer);
-    DevRelease();
-    PlatformDestroyWindow();
 }
 
 } // namespace
@@ -316,7 +305,7 @@ int main(int argc, char** argv)
         CheckFog();
         CheckMenuScreen();
     }
-    Release();
+    ReleaseD3D();
     std::printf("%s: %d failed\n", Failures ? "FAILED" : "passed", Failures);
     return Failures ? 1 : 0;
 }
